@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the core natively under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then everything for Windows under Wine, with a virtual display when there is no real one.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+cmake --preset host >/dev/null
+cmake --build --preset host
+ctest --preset host
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+scripts/with-display ctest --preset windows
