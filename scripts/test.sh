@@ -10,6 +10,9 @@ cmake --preset host >/dev/null
 cmake --build --preset host
 ctest --preset host
 
+# A short run of each fuzz target (25 s each); `scripts/fuzz.sh 600` runs them longer.
+scripts/fuzz.sh 25
+
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 scripts/with-display ctest --preset windows
