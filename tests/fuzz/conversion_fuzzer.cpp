@@ -4,6 +4,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -12,12 +13,13 @@
 #include <vector>
 
 #include "fuzz_check.h"
+#include "rotated_words.h"
 #include "word_rotation.h"
 
 namespace quorvane::fuzz {
 namespace {
 
-using Bytes = std::vector<std::byte>;
+using Bytes = std::vector<std::uint8_t>;
 
 enum class Fault {
     None,
@@ -45,15 +47,11 @@ constexpr FileIdentity kOutputIdentity{1, 2};
 // Two files in memory: the input, and an output that starts with stale content to be truncated.
 class MemoryFileAccess final : public FileAccess {
 public:
-    MemoryFileAccess(Plan chosen, std::span<const std::byte> content)
-        : plan(chosen),
-          input(content.begin(), content.end())
-    {
-    }
+    MemoryFileAccess(Plan chosen, Bytes content) : plan(chosen), input(std::move(content)) {}
 
     const Plan plan;
     const Bytes input;
-    std::optional<Bytes> output = Bytes{std::byte{0x5A}, std::byte{0x5A}, std::byte{0x5A}};
+    std::optional<Bytes> output = Bytes(3, 0x5A);
     std::optional<Fault> fired;
     int openFiles = 0;
 
@@ -92,7 +90,9 @@ private:
             if (m_disk.Fire(Fault::Read, call)) return std::nullopt;
             const std::size_t size =
                 std::min({buffer.size(), m_disk.plan.readSizes[call % 3], m_disk.input.size() - m_position});
-            std::copy_n(m_disk.input.begin() + static_cast<std::ptrdiff_t>(m_position), size, buffer.begin());
+            std::copy_n(m_disk.input.begin() + static_cast<std::ptrdiff_t>(m_position),
+                        size,
+                        reinterpret_cast<std::uint8_t*>(buffer.data()));
             m_position += size;
             return size;
         }
@@ -101,7 +101,8 @@ private:
             Require(m_open && !m_isInput, "a write to the input or to a closed file");
             Require(m_truncated, "a write before the stale output was cut");
             if (m_disk.Fire(Fault::Write, ++m_calls)) return false;
-            m_disk.output->insert(m_disk.output->end(), bytes.begin(), bytes.end());
+            const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.data());
+            m_disk.output->insert(m_disk.output->end(), first, first + bytes.size());
             return true;
         }
         bool Truncate() override
@@ -138,18 +139,6 @@ private:
     }
 };
 
-Bytes Rotated(const Bytes& input)
-{
-    Bytes output;
-    for (std::size_t i = 0; i + 1 < input.size(); i += 2) {
-        const auto word = RotateWord(static_cast<std::uint16_t>(
-            std::to_integer<unsigned>(input[i]) | std::to_integer<unsigned>(input[i + 1]) << 8));
-        output.push_back(static_cast<std::byte>(word & 0xFF));
-        output.push_back(static_cast<std::byte>(word >> 8));
-    }
-    return output;
-}
-
 ConversionOutcome ExpectedOutcome(std::optional<Fault> fired)
 {
     if (!fired) return ConversionOutcome::Converted;
@@ -172,19 +161,19 @@ void CheckConversion(FuzzedDataProvider& data)
     plan.fault = data.ConsumeEnum<Fault>();
     plan.faultyCall = data.ConsumeIntegralInRange<unsigned>(1, 8);
     for (std::size_t& size : plan.readSizes) size = data.ConsumeIntegralInRange<std::size_t>(1, 600);
-    const std::vector<std::uint8_t> content = data.ConsumeRemainingBytes<std::uint8_t>();
 
-    MemoryFileAccess files(plan, std::as_bytes(std::span(content)));
+    MemoryFileAccess files(plan, data.ConsumeRemainingBytes<std::uint8_t>());
     const ConversionOutcome outcome = ConvertFile(kInputPath, {}, files);
 
     Require(files.openFiles == 0, "a file was left open");
     Require(outcome == ExpectedOutcome(files.fired), "the outcome does not name the fault that happened");
     switch (outcome) {
     case ConversionOutcome::Converted:
-        Require(files.output == Rotated(files.input), "the output is not the word-at-a-time rotation");
+        Require(files.output == testing::RotatedWords(files.input),
+                "the output is not the word-at-a-time rotation");
         break;
     case ConversionOutcome::OpenFailed:
-        Require(files.output == Bytes(3, std::byte{0x5A}), "a failed open changed the old output");
+        Require(files.output == Bytes(3, 0x5A), "a failed open changed the old output");
         break;
     case ConversionOutcome::ReadFailed:
     case ConversionOutcome::WriteFailed:
