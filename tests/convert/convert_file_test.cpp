@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "rotated_words.h"
 #include "scratch_dir.h"
 #include "word_rotation.h"
 
@@ -32,18 +33,6 @@ Bytes RandomBytes(std::size_t size, unsigned seed)
     Bytes bytes(size);
     for (std::uint8_t& byte : bytes) byte = static_cast<std::uint8_t>(random());
     return bytes;
-}
-
-// The word-at-a-time rule itself, to compare whole files against.
-Bytes Rotated(const Bytes& input)
-{
-    Bytes output;
-    for (std::size_t i = 0; i + 1 < input.size(); i += 2) {
-        const std::uint16_t word = RotateWord(static_cast<std::uint16_t>(input[i] | input[i + 1] << 8));
-        output.push_back(static_cast<std::uint8_t>(word));
-        output.push_back(static_cast<std::uint8_t>(word >> 8));
-    }
-    return output;
 }
 
 struct VectorCase {
@@ -81,7 +70,7 @@ TEST_F(ConvertFileTest, FilesLargerThanOneBlockMatchTheWordRule)
     const Bytes input = RandomBytes((std::size_t{5} << 20) / 2 + 3, 1);
     m_dir.Write("big.dat", input);
     ASSERT_EQ(Convert("big.dat"), ConversionOutcome::Converted);
-    EXPECT_EQ(m_dir.Read("bigchg.dat"), Rotated(input));
+    EXPECT_EQ(m_dir.Read("bigchg.dat"), testing::RotatedWords(input));
 }
 
 TEST_F(ConvertFileTest, SecondRunSwapsBytesAndFourthRestoresInput)
