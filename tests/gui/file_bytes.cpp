@@ -3,14 +3,21 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 namespace quorvane::gui {
 
 void WriteBytes(const std::string& path, const Bytes& bytes)
 {
     const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
+    // A test whose files are not there would show nothing, so it fails.
+    if (file == INVALID_HANDLE_VALUE ||
+        !::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size()) {
+        ADD_FAILURE() << "could not write " << path;
+    }
+    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
 }
 
 std::optional<Bytes> ReadBytes(const std::string& path)
