@@ -10,9 +10,6 @@
 namespace quorvane {
 namespace {
 
-// Large enough that the system sees few, long transfers; fixed, so memory does not grow with the file.
-constexpr std::size_t kBlockSize = std::size_t{1} << 20;
-
 // Copies the input to the output in blocks, rotating every whole word. A lone byte at the end of a
 // block waits at the front of the buffer for its partner; at the end of the file it is dropped.
 ConversionOutcome CopyRotated(OpenFile& input, OpenFile& output, std::span<std::byte> buffer)
@@ -48,19 +45,18 @@ std::string_view MessageText(ConversionOutcome outcome)
 
 void RotateWords(std::span<std::byte> block)
 {
-    // Four words at a time in one 64-bit integer, which also suits a 32-bit target without vector
-    // units: within each 16-bit lane the top digit moves to the bottom and the rest up by one.
+    // Eight words at a time in one 16-byte vector, which both targets do in single SSE2 instructions:
+    // the conversion then takes little more time than the copy it rides on.
     static_assert(std::endian::native == std::endian::little, "the lanes must be little-endian words");
-    constexpr std::uint64_t kUpper = 0xFFF0FFF0FFF0FFF0;
-    constexpr std::uint64_t kLower = 0x000F000F000F000F;
+    using Lanes = std::uint16_t __attribute__((vector_size(16)));
 
     std::byte* bytes = block.data();
     const std::size_t size = block.size() & ~std::size_t{1};
     std::size_t i = 0;
-    for (; i + sizeof(std::uint64_t) <= size; i += sizeof(std::uint64_t)) {
-        std::uint64_t lanes;
+    for (; i + sizeof(Lanes) <= size; i += sizeof(Lanes)) {
+        Lanes lanes;
         std::memcpy(&lanes, bytes + i, sizeof lanes);
-        lanes = ((lanes << 4) & kUpper) | ((lanes >> 12) & kLower);
+        lanes = (lanes << 4) | (lanes >> 12);
         std::memcpy(bytes + i, &lanes, sizeof lanes);
     }
     for (; i < size; i += 2) {
@@ -73,7 +69,7 @@ void RotateWords(std::span<std::byte> block)
 
 ConversionOutcome ConvertFile(const std::string& path, const LeadByteSet& leadBytes, FileAccess& files)
 {
-    const std::unique_ptr<std::byte[]> buffer(new (std::nothrow) std::byte[kBlockSize]);
+    const std::unique_ptr<std::byte[]> buffer(new (std::nothrow) std::byte[kConversionBlockSize]);
     if (!buffer) return ConversionOutcome::OpenFailed;
 
     const std::unique_ptr<OpenFile> input = files.OpenForReading(path);
@@ -94,7 +90,7 @@ ConversionOutcome ConvertFile(const std::string& path, const LeadByteSet& leadBy
         return ConversionOutcome::OpenFailed;
     }
 
-    ConversionOutcome outcome = CopyRotated(*input, *output, {buffer.get(), kBlockSize});
+    ConversionOutcome outcome = CopyRotated(*input, *output, {buffer.get(), kConversionBlockSize});
     const bool inputClosed = input->Close();
     const bool outputClosed = output->Close();
     if (outcome == ConversionOutcome::Converted && !outputClosed) outcome = ConversionOutcome::WriteFailed;

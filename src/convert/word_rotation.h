@@ -18,6 +18,11 @@ enum class ConversionOutcome {
     WriteFailed,  // writing or closing the output failed; the incomplete output was removed
 };
 
+// The conversion reads and writes in blocks of this size: large enough that the system sees few, long
+// transfers, small enough that a block stays in the processor's cache from its reading through its
+// rotation to its writing; fixed, so memory does not grow with the file.
+constexpr std::size_t kConversionBlockSize = std::size_t{1} << 18;
+
 // The text the user is shown for an outcome.
 std::string_view MessageText(ConversionOutcome outcome);
 
