@@ -10,7 +10,7 @@ namespace {
 
 const Bytes kInput{0xCD, 0xAB, 0x34, 0x12};
 const Bytes kConverted{0xDA, 0xBC, 0x41, 0x23};
-const Bytes kEarlierOutput{9, 9, 9};
+const Bytes kEarlierOutput{9, 9, 9, 9, 9, 9};  // longer than the new one: it must be cut
 
 // Another process holding a file without sharing it, as an editor or a backup tool may.
 class HeldWithoutSharing {
@@ -123,7 +123,7 @@ struct AcceptedCase {
 
 class AcceptedInput : public GuiTest, public ::testing::WithParamInterface<AcceptedCase> {};
 
-TEST_P(AcceptedInput, ConvertsToOutputBesideInput)
+TEST_P(AcceptedInput, ReplacesOutputBesideInput)
 {
     ASSERT_EQ(::GetACP(), 936u);
     const std::string name = Ansi(GetParam().input);
@@ -131,6 +131,7 @@ TEST_P(AcceptedInput, ConvertsToOutputBesideInput)
     if (separator != std::string::npos)
         ::CreateDirectoryA(PathOf(name.substr(0, separator)).c_str(), nullptr);
     WriteBytes(PathOf(name), kInput);
+    WriteBytes(PathOf(Ansi(GetParam().output)), kEarlierOutput);
     StartProgram();
     const std::string text = (GetParam().typedRelative ? name : PathOf(name)) + GetParam().typedAfter;
     app.SetFieldText(text);

@@ -40,8 +40,9 @@ protected:
 
 struct ChoiceCase {
     const char* name;
-    const char* typed;  // in the file-open dialog, which starts in the program's working directory
+    std::string typed;  // in the file-open dialog, which starts in the program's working directory
     bool typedRelative;
+    bool exists = true;
     friend void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -49,7 +50,7 @@ class BrowseChoice : public BrowseButton, public ::testing::WithParamInterface<C
 
 TEST_P(BrowseChoice, PutsFullPathIntoField)
 {
-    WriteBytes(PathOf("in.bin"), {0x34, 0x12});
+    if (GetParam().exists) WriteBytes(PathOf(GetParam().typed), {0x34, 0x12});
     StartProgram();
     const HWND open = OpenDialog();
     ASSERT_NE(open, nullptr);
@@ -65,7 +66,9 @@ INSTANTIATE_TEST_SUITE_P(Table,
                          BrowseChoice,
                          ::testing::Values(ChoiceCase{"FullPath", "in.bin", false},
                                            ChoiceCase{"NameInStartDirectory", "in.bin", true},
-                                           ChoiceCase{"NameOfMissingFile", "new.bin", false}),
+                                           ChoiceCase{"NameOfMissingFile", "new.bin", false, false},
+                                           // Longer than a short buffer for the bare name would hold.
+                                           ChoiceCase{"LongName", std::string(120, 'L') + ".bin", true}),
                          testing::CaseName{});
 
 TEST_F(BrowseButton, CancelLeavesFieldAloneAndShowsNothing)

@@ -104,9 +104,21 @@ protected:
     }
 };
 
-TEST_F(HelpEngineMissing, F1SaysHelpDidNotStart)
+// F1 asks for help wherever the focus is in the dialog.
+struct FocusCase {
+    const char* name;
+    int focusedId;
+    int tabs;  // from the start, where the focus is on the default button
+    friend void PrintTo(const FocusCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class HelpEngineMissingF1 : public HelpEngineMissing, public ::testing::WithParamInterface<FocusCase> {};
+
+TEST_P(HelpEngineMissingF1, SaysHelpDidNotStart)
 {
     StartProgram();
+    for (int i = 0; i < GetParam().tabs; ++i) app.PressKey(VK_TAB);
+    ASSERT_TRUE(WaitFor([&] { return app.FocusedControlId() == GetParam().focusedId; }));
     app.PressKey(VK_F1);
 
     const std::optional<MessageBoxView> box = app.WaitForMessageBox();
@@ -114,10 +126,17 @@ TEST_F(HelpEngineMissing, F1SaysHelpDidNotStart)
     EXPECT_EQ(box->text, Ansi(L"启动帮助失败。"));
     EXPECT_EQ(box->caption, "quorvane");
     EXPECT_EQ(box->owner, app.Dialog());
+    EXPECT_TRUE(box->hasIcon);
     EXPECT_EQ(box->buttonIds, std::vector<int>{IDOK});
     ASSERT_TRUE(app.DismissMessageBox(*box));
     EXPECT_TRUE(app.IsRunning());
 }
+
+INSTANTIATE_TEST_SUITE_P(Table,
+                         HelpEngineMissingF1,
+                         ::testing::Values(FocusCase{"OnDefaultButton", IDOK, 0},
+                                           FocusCase{"InField", kFileNameId, 2}),
+                         testing::CaseName{});
 
 TEST_F(HelpEngineMissing, ShiftF1DoesNothing)
 {
