@@ -47,14 +47,15 @@ struct Method {
     bool (*run)(const std::string& input, const std::string& output);
     std::vector<double> seconds;
 
-    // Each run writes a new file, so that no run pays for cutting the previous run's output.
+    // Each run writes a new file, removed at once: no run pays for cutting an earlier output, and
+    // the disk holds at most the input and one output.
     bool RunOnce(const std::string& input, bool keep)
     {
-        std::remove(output.c_str());
         double taken = 0;
-        if (!TimeOnce([&] { return run(input, output); }, taken)) return false;
+        const bool succeeded = TimeOnce([&] { return run(input, output); }, taken);
+        std::remove(output.c_str());
         if (keep) seconds.push_back(taken);
-        return true;
+        return succeeded;
     }
     double MiBPerSecond(std::uint64_t size) const
     {
@@ -86,7 +87,6 @@ bool Measure(const std::string& directory, std::uint64_t size, Row& row)
     for (int run = 0; run <= kRuns && succeeded; ++run) {
         for (Method* method : methods) succeeded = succeeded && method->RunOnce(input, run > 0);
     }
-    for (const Method* method : methods) std::remove(method->output.c_str());
     std::remove(input.c_str());
     if (!succeeded) return false;
 
