@@ -28,7 +28,7 @@ public:
     virtual std::optional<std::size_t> Read(std::span<std::byte> buffer) = 0;
     // Writes all the bytes or fails.
     virtual bool Write(std::span<const std::byte> bytes) = 0;
-    // Cuts the file to length zero.
+    // Cuts the file to length zero; the next write goes to its start.
     virtual bool Truncate() = 0;
     virtual bool Close() = 0;
 };

@@ -53,8 +53,14 @@ public:
         return true;
     }
 
-    // A device has no length to cut.
-    bool Truncate() override { return !m_hasLength || ::ftruncate(m_descriptor, 0) == 0; }
+    // A device has no length to cut. An empty file is left alone: on some file systems cutting a
+    // file makes its close write everything out at once, a cost for nothing.
+    bool Truncate() override
+    {
+        struct stat status {};
+        if (!m_hasLength || (::fstat(m_descriptor, &status) == 0 && status.st_size == 0)) return true;
+        return ::ftruncate(m_descriptor, 0) == 0 && ::lseek(m_descriptor, 0, SEEK_SET) == 0;
+    }
 
     bool Close() override
     {

@@ -53,8 +53,14 @@ public:
         return true;
     }
 
-    // Freshly opened, the file position is 0: ending the file there empties it. A device has no length.
-    bool Truncate() override { return !m_hasLength || SetEndOfFile(m_handle); }
+    // A device has no length to cut. An empty file is left alone: on some file systems cutting a
+    // file makes its close write everything out at once, a cost for nothing.
+    bool Truncate() override
+    {
+        LARGE_INTEGER size{};
+        if (!m_hasLength || (GetFileSizeEx(m_handle, &size) && size.QuadPart == 0)) return true;
+        return SetFilePointerEx(m_handle, LARGE_INTEGER{}, nullptr, FILE_BEGIN) && SetEndOfFile(m_handle);
+    }
 
     bool Close() override
     {
@@ -103,7 +109,8 @@ public:
     }
 
     // Deleting through a handle whose identity was checked removes exactly that file, even if the
-    // name is changed between the check and the deletion.
+    // name is changed between the check and the deletion. Only files on disk: a name that leads
+    // to a device must never take the device with it.
     bool Remove(const std::string& path, const FileIdentity& identity) override
     {
         const HANDLE handle = CreateFileA(path.c_str(),
@@ -116,7 +123,8 @@ public:
         if (handle == INVALID_HANDLE_VALUE) return false;
         BY_HANDLE_FILE_INFORMATION info{};
         FILE_DISPOSITION_INFO disposition{TRUE};
-        const bool removed = GetFileInformationByHandle(handle, &info) && IdentityOf(info) == identity &&
+        const bool removed = GetFileType(handle) == FILE_TYPE_DISK &&
+            GetFileInformationByHandle(handle, &info) && IdentityOf(info) == identity &&
             SetFileInformationByHandle(handle, FileDispositionInfo, &disposition, sizeof disposition);
         CloseHandle(handle);
         return removed;

@@ -91,6 +91,9 @@ ConversionOutcome ConvertFile(const std::string& path, const LeadByteSet& leadBy
     }
 
     ConversionOutcome outcome = CopyRotated(*input, *output, {buffer.get(), kConversionBlockSize});
+    // Emptied while still open: should the removal below be refused (another program holding the
+    // file without sharing its deletion), nothing is left that could pass for a result.
+    if (outcome != ConversionOutcome::Converted) output->Truncate();
     const bool inputClosed = input->Close();
     const bool outputClosed = output->Close();
     if (outcome == ConversionOutcome::Converted && !outputClosed) outcome = ConversionOutcome::WriteFailed;

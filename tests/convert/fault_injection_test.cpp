@@ -100,7 +100,7 @@ private:
     std::size_t m_longestRead;
 };
 
-enum class OutputAfter { OldContentKept, Removed, Incomplete };
+enum class OutputAfter { OldContentKept, Removed, Emptied };
 
 struct FaultCase {
     const char* name;
@@ -136,7 +136,7 @@ TEST_P(FaultInjection, ReportsHonestlyAndLosesNothing)
     switch (c.output) {
     case OutputAfter::OldContentKept: EXPECT_EQ(dir.Read("inchg.bin"), oldOutput); break;
     case OutputAfter::Removed: EXPECT_FALSE(dir.Exists("inchg.bin")); break;
-    case OutputAfter::Incomplete: EXPECT_TRUE(dir.Exists("inchg.bin")); break;
+    case OutputAfter::Emptied: EXPECT_EQ(dir.Read("inchg.bin"), Bytes{}); break;
     }
 }
 
@@ -156,11 +156,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"RemoveAfterWriteFailure",
                                 {Fault::LaterWrite, Fault::Remove},
                                 WriteFailed,
-                                OutputAfter::Incomplete},
+                                OutputAfter::Emptied},
                       FaultCase{"RemoveAfterReadFailure",
                                 {Fault::FirstRead, Fault::Remove},
                                 ReadFailed,
-                                OutputAfter::Incomplete}),
+                                OutputAfter::Emptied}),
     testing::CaseName());
 
 // Reads of odd sizes leave a lone byte at the end of a block; it must wait for its partner.
