@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
+# The sources keep the committed format.
+git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 cmake --preset host >/dev/null
 cmake --build --preset host
 ctest --preset host

@@ -144,23 +144,20 @@ using enum ConversionOutcome;
 INSTANTIATE_TEST_SUITE_P(
     EachFailurePoint,
     FaultInjection,
-    ::testing::Values(FaultCase{"OpenInput", {Fault::OpenInput}, OpenFailed, OutputAfter::OldContentKept},
-                      FaultCase{"OpenOutput", {Fault::OpenOutput}, OpenFailed, OutputAfter::OldContentKept},
-                      FaultCase{"Truncate", {Fault::Truncate}, OpenFailed, OutputAfter::OldContentKept},
-                      FaultCase{"FirstRead", {Fault::FirstRead}, ReadFailed, OutputAfter::Removed},
-                      FaultCase{"LaterRead", {Fault::LaterRead}, ReadFailed, OutputAfter::Removed},
-                      FaultCase{"FirstWrite", {Fault::FirstWrite}, WriteFailed, OutputAfter::Removed},
-                      FaultCase{"LaterWrite", {Fault::LaterWrite}, WriteFailed, OutputAfter::Removed},
-                      FaultCase{"CloseInput", {Fault::CloseInput}, ReadFailed, OutputAfter::Removed},
-                      FaultCase{"CloseOutput", {Fault::CloseOutput}, WriteFailed, OutputAfter::Removed},
-                      FaultCase{"RemoveAfterWriteFailure",
-                                {Fault::LaterWrite, Fault::Remove},
-                                WriteFailed,
-                                OutputAfter::Emptied},
-                      FaultCase{"RemoveAfterReadFailure",
-                                {Fault::FirstRead, Fault::Remove},
-                                ReadFailed,
-                                OutputAfter::Emptied}),
+    ::testing::Values(
+        FaultCase{"OpenInput", {Fault::OpenInput}, OpenFailed, OutputAfter::OldContentKept},
+        FaultCase{"OpenOutput", {Fault::OpenOutput}, OpenFailed, OutputAfter::OldContentKept},
+        FaultCase{"Truncate", {Fault::Truncate}, OpenFailed, OutputAfter::OldContentKept},
+        FaultCase{"FirstRead", {Fault::FirstRead}, ReadFailed, OutputAfter::Removed},
+        FaultCase{"LaterRead", {Fault::LaterRead}, ReadFailed, OutputAfter::Removed},
+        FaultCase{"FirstWrite", {Fault::FirstWrite}, WriteFailed, OutputAfter::Removed},
+        FaultCase{"LaterWrite", {Fault::LaterWrite}, WriteFailed, OutputAfter::Removed},
+        FaultCase{"CloseInput", {Fault::CloseInput}, ReadFailed, OutputAfter::Removed},
+        FaultCase{"CloseOutput", {Fault::CloseOutput}, WriteFailed, OutputAfter::Removed},
+        FaultCase{
+            "RemoveAfterWriteFailure", {Fault::LaterWrite, Fault::Remove}, WriteFailed, OutputAfter::Emptied},
+        FaultCase{
+            "RemoveAfterReadFailure", {Fault::FirstRead, Fault::Remove}, ReadFailed, OutputAfter::Emptied}),
     testing::CaseName());
 
 // Reads of odd sizes leave a lone byte at the end of a block; it must wait for its partner.
