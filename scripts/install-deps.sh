@@ -8,7 +8,8 @@ packages=(
   googletest
   g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32:i386 wine64
-  xvfb xdotool imagemagick fonts-wqy-microhei fonts-wine locales
+  xvfb xauth xdotool imagemagick fonts-wqy-microhei fonts-wine locales
+  git time
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
